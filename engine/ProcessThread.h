@@ -5,6 +5,7 @@
 
 #include "AnsiString.h"
 #include "RunValues.h"
+#include "Thread.h"
 
 // The thread's entry; Arg is the address of a TThreadArgs.
 void ProcessThread(void* Arg);
@@ -25,5 +26,7 @@ bool NextTarget(char*& Cursor, char*& Target);
 // The outcome text in the system code page.
 const char* OutcomeText(bool Success, bool WasCancelled);
 
-// The message box the outcome is shown in; tests put their own here.
+// The message box the outcome is shown in, and the thread start; tests put
+// their own here.
 extern int (WINAPI* OutcomeMessageBox)(HWND Owner, LPCSTR Text, LPCSTR Caption, UINT Style);
+extern bool (*BeginWorkerThread)(TThreadEntry Entry, void* Arg);
