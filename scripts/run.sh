@@ -57,7 +57,8 @@ list_attributes() {
     local base=$1 path flags mode dos
     while IFS= read -r -d '' path; do
         mode=$(stat -c %a "$path")
-        dos=$(getfattr -n user.DOSATTRIB --only-values "$path" 2>/dev/null || echo 0)
+        dos=$(getfattr -n user.DOSATTRIB --only-values "$path" 2>/dev/null | tr -d '\0' || true)
+        [[ $dos =~ ^0x[0-9a-fA-F]+$ ]] || dos=0
         flags=
         (( (8#$mode & 8#222) == 0 )) && flags+=R || flags+=-
         (( dos & 0x2 )) && flags+=H || flags+=-
@@ -77,8 +78,9 @@ make_demo() {
     chmod a-w "$d/readonly.txt" "$d/hidden.txt" "$d/My Folder/報告書.txt" \
         "$d/読み取り専用フォルダ/inside.txt" "$d/日本語フォルダ/表.txt" "$d/system folder/kept.txt"
     chmod a-w "$d/読み取り専用フォルダ" "$d/My Folder"
-    setfattr -n user.DOSATTRIB -v 0x2 "$d/hidden.txt"
-    setfattr -n user.DOSATTRIB -v 0x4 "$d/system folder"
+    # Quoted: setfattr would read a bare 0x... as hex bytes, Wine wants the text.
+    setfattr -n user.DOSATTRIB -v '"0x2"' "$d/hidden.txt"
+    setfattr -n user.DOSATTRIB -v '"0x4"' "$d/system folder"
 }
 
 targets=("$@")
@@ -98,8 +100,14 @@ wine "$exe" "${win_targets[@]}" >"$log" 2>&1 </dev/null &
 tovrand_pid=$!
 
 # The outcome box: its text is printed; headless, this script answers it.
+# Output through a file: Wine's desktop process may inherit a pipe and hold it open.
 remote() {
-    wine "$remote" "$@" 2>/dev/null </dev/null | tr -d '\r'
+    local out rc=0
+    out=$(mktemp)
+    wine "$remote" "$@" >"$out" 2>/dev/null </dev/null || rc=$?
+    tr -d '\r' <"$out"
+    rm -f "$out"
+    return $rc
 }
 if [ -n "$headless" ]; then
     shots=$BUILD_DIR/run-shots

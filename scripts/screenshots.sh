@@ -42,8 +42,14 @@ trap cleanup EXIT
 ensure_prefix
 start_server
 
+# Output through a file: Wine's desktop process may inherit a pipe and hold it open.
 remote() {
-    wine "$remote" "$@" 2>/dev/null </dev/null | tr -d '\r'
+    local out rc=0
+    out=$(mktemp)
+    wine "$remote" "$@" >"$out" 2>/dev/null </dev/null || rc=$?
+    tr -d '\r' <"$out"
+    rm -f "$out"
+    return $rc
 }
 start() {
     wine "$exe" "$@" >/dev/null 2>&1 </dev/null &
