@@ -175,7 +175,7 @@ TEST_F(Tovrand, CompletedRunClearsTargetsAndListedEntriesButNotHiddenOrSystemOne
     EXPECT_TRUE(tree_.Attributes("top\\hidden.txt") & FILE_ATTRIBUTE_HIDDEN);
 }
 
-TEST_F(Tovrand, MissingTargetFailsAndLaterTargetsStayUntouched)
+TEST_F(Tovrand, MissingTargetFailsLeavesLaterTargetsAndShowsNoPath)
 {
     ASSERT_TRUE(tree_.MakeFile("before.txt"));
     ASSERT_TRUE(tree_.MakeFile("after.txt"));
@@ -183,6 +183,8 @@ TEST_F(Tovrand, MissingTargetFailsAndLaterTargetsStayUntouched)
           + Quoted(tree_.Path("after.txt")));
     HWND window = WaitMainWindow();
     ASSERT_NE(window, nullptr) << "no main window";
+    ASSERT_NE(WaitMessageBox(), nullptr);
+    EXPECT_EQ(LabelText(window), "") << "file targets are never shown";
     ExpectOutcomeThenExit(kFailed, window);
     EXPECT_FALSE(tree_.IsReadOnly("before.txt"));
     EXPECT_TRUE(tree_.IsReadOnly("after.txt"));
