@@ -50,6 +50,10 @@ if [ -z "${DISPLAY:-}" ]; then
     export DISPLAY
 fi
 ensure_prefix
+# Wine draws the title-bar buttons with Marlett, which it does not find by
+# itself here (they show as "0 1 r"): give the prefix Wine's own copy.
+fonts=$WINEPREFIX/drive_c/windows/Fonts
+[ -f "$fonts/marlett.ttf" ] || cp /usr/share/wine/fonts/marlett.ttf "$fonts/" 2>/dev/null || true
 start_server
 
 # One line per entry: R(ead-only) H(idden) S(ystem) D(irectory) as Wine sees them.
@@ -64,8 +68,9 @@ list_attributes() {
         (( dos & 0x2 )) && flags+=H || flags+=-
         (( dos & 0x4 )) && flags+=S || flags+=-
         [ -d "$path" ] && flags+=D || flags+=-
-        printf '  %s  %s\n' "$flags" "${path#"$base"/}"
-    done < <(find "$base" -mindepth 1 -print0 | sort -z)
+        [ "$path" = "$base" ] && path=. || path=${path#"$base"/}
+        printf '  %s  %s\n' "$flags" "$path"
+    done < <(find "$base" -print0 | sort -z)
 }
 
 # Read-only files and folders (the write bits), hidden and system entries
@@ -77,7 +82,7 @@ make_demo() {
         "$d/読み取り専用フォルダ/inside.txt" "$d/日本語フォルダ/表.txt" "$d/system folder/kept.txt"
     chmod a-w "$d/readonly.txt" "$d/hidden.txt" "$d/My Folder/報告書.txt" \
         "$d/読み取り専用フォルダ/inside.txt" "$d/日本語フォルダ/表.txt" "$d/system folder/kept.txt"
-    chmod a-w "$d/読み取り専用フォルダ" "$d/My Folder"
+    chmod a-w "$d/読み取り専用フォルダ" "$d/My Folder" "$d"
     # Quoted: setfattr would read a bare 0x... as hex bytes, Wine wants the text.
     setfattr -n user.DOSATTRIB -v '"0x2"' "$d/hidden.txt"
     setfattr -n user.DOSATTRIB -v '"0x4"' "$d/system folder"
