@@ -158,6 +158,17 @@ bool ReadValue(TLineReader& line, TLayoutValue& value)
     return ok && line.AtEnd();
 }
 
+// A window layout nests a few levels; far more is a broken text.
+constexpr size_t MaxDepth = 32;
+
+bool IsIgnored(const std::deque<TLayoutObject>& ignored, const TLayoutObject* object)
+{
+    for (const TLayoutObject& o : ignored)
+        if (&o == object)
+            return true;
+    return false;
+}
+
 }  // namespace
 
 const TLayoutProperty* TLayoutObject::Find(const std::string& PropertyName) const
@@ -210,6 +221,11 @@ TLayout ReadLayout(const char* Text, size_t Length)
                 layout.HasRoot = true;
                 layout.Root = std::move(object);
                 open.push_back(&layout.Root);
+            } else if (IsIgnored(ignored, open.back())) {
+                open.push_back(&ignored.emplace_back());  // inside an ignored object
+            } else if (open.size() >= MaxDepth) {
+                error(lineNumber, "objects nested too deep are ignored");
+                open.push_back(&ignored.emplace_back());
             } else {
                 open.back()->Children.push_back(std::move(object));
                 open.push_back(&open.back()->Children.back());
