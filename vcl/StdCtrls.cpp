@@ -91,8 +91,10 @@ bool TButton::SetEvent(const std::string& Event, TNotifyEvent Handler)
     return true;
 }
 
+// A disabled button is not pressed, not even by a BM_CLICK sent to it
+// (which some systems still turn into a click).
 void TButton::Command(WORD NotifyCode)
 {
-    if (NotifyCode == BN_CLICKED)
+    if (NotifyCode == BN_CLICKED && Enabled())
         Click();
 }
