@@ -23,7 +23,7 @@ exe=$BUILD_DIR/app/Tovrand.exe
 remote=$BUILD_DIR/tests/e2e/tovrand_remote.exe
 
 # A prefix of its own, so that stopping its server at the end touches nobody else.
-export WINEPREFIX=${WINEPREFIX:-$BUILD_DIR/wine-prefix-run}
+export WINEPREFIX=$BUILD_DIR/wine-prefix-run
 source scripts/wine-env.sh
 # Code page 932: the program's texts and paths are Shift-JIS.
 export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
