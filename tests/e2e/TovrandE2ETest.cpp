@@ -85,12 +85,14 @@ protected:
         return label ? WindowText(label) : std::string();
     }
 
-    // A long walk under way: the window is up and shows a visited path.
+    // A long walk under way: the window is up and shows a visited path. A
+    // read-only file target follows the folder, for a stop to leave alone.
     HWND StartLongWalk()
     {
         EXPECT_TRUE(tree_.MakeFolder("long"));
         EXPECT_TRUE(tree_.MakeFiles("long", "f", kLongWalkFiles));
-        Start(Quoted(tree_.Path("long")));
+        EXPECT_TRUE(tree_.MakeFile("later.txt"));
+        Start(Quoted(tree_.Path("long")) + " " + Quoted(tree_.Path("later.txt")));
         HWND window = WaitMainWindow();
         EXPECT_NE(window, nullptr) << "no main window";
         if (window) {
@@ -215,6 +217,7 @@ TEST_F(Tovrand, CancelDuringALongWalkStopsItWithTheCancelledBox)
     int readOnly = tree_.CountReadOnly("long", "f", kLongWalkFiles);
     EXPECT_LT(readOnly, kLongWalkFiles) << "nothing was cleared before the cancel";
     EXPECT_GT(readOnly, 0) << "the walk went on to the end";
+    EXPECT_TRUE(tree_.IsReadOnly("later.txt")) << "a target after the cancel was processed";
 }
 
 // Both ways a user closes the window: the title-bar button or Alt+F4 (WM_CLOSE)
@@ -236,8 +239,8 @@ TEST_P(TovrandClose, ClosingDuringALongWalkHidesTheWindowAndStillShowsTheCancell
         << "the window stays visible after being closed";
     ExpectOutcomeThenExit(kCancelled, nullptr);
 
-    int readOnly = tree_.CountReadOnly("long", "f", kLongWalkFiles);
-    EXPECT_GT(readOnly, 0) << "the walk went on to the end";
+    EXPECT_GT(tree_.CountReadOnly("long", "f", kLongWalkFiles), 0) << "the walk went on to the end";
+    EXPECT_TRUE(tree_.IsReadOnly("later.txt")) << "a target after the close was processed";
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, TovrandClose,
