@@ -126,9 +126,10 @@ void TApplication::ShowMainForm()
 
     SetWindowPos(handle_, nullptr, 0, 0, 0, 0,
                  SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    mainForm_->Show(maximized ? SW_SHOWMAXIMIZED : minimized ? SW_SHOWNOACTIVATE : SW_SHOWNORMAL);
     if (minimized)
-        ShowWindow(handle_, SW_SHOWMINNOACTIVE);  // hides the forms it owns until restored
+        ShowWindow(handle_, SW_SHOWMINNOACTIVE);  // the main form comes with the restore
+    else
+        mainForm_->Show(maximized ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
 }
 
 void TApplication::HandleMessage()
@@ -159,9 +160,20 @@ void TApplication::Terminate()
     PostQuitMessage(0);
 }
 
+// The main form is hidden and shown with the application's window itself:
+// not every system hides the windows an icon owns.
 void TApplication::Minimize()
 {
+    if (mainForm_ && mainForm_->HandleAllocated())
+        ShowWindow(mainForm_->Handle(), SW_HIDE);
     ShowWindow(handle_, SW_MINIMIZE);
+}
+
+void TApplication::Restore()
+{
+    ShowWindow(handle_, SW_RESTORE);
+    if (mainForm_ && mainForm_->HandleAllocated())
+        mainForm_->Show(SW_SHOW);
 }
 
 void TApplication::HandleSentMessages()
@@ -179,6 +191,12 @@ LRESULT CALLBACK TApplication::WindowProc(HWND Window, UINT Message, WPARAM WPar
         if (application && application->mainForm_ && application->mainForm_->HandleAllocated())
             SendMessageA(application->mainForm_->Handle(), WM_CLOSE, 0, 0);
         return 0;
+    case WM_SYSCOMMAND:
+        if ((WParam & 0xFFF0) == SC_RESTORE && application && IsIconic(Window)) {
+            application->Restore();
+            return 0;
+        }
+        break;
     case WM_ACTIVATE:
         // Activated through the task bar: pass it on to the main form, or to
         // the window it is waiting for (a message box it owns).

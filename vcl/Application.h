@@ -44,7 +44,9 @@ public:
     // Ends Run by posting the quit message.
     void Terminate();
     bool Terminated() const { return terminated_; }
+    // Minimizes the program to its task-bar button, and back.
     void Minimize();
+    void Restore();
 
     // Delivers messages sent to this thread's windows by other threads, and
     // nothing else: for a wait that must not run the message loop but must
