@@ -50,10 +50,6 @@ if [ -z "${DISPLAY:-}" ]; then
     export DISPLAY
 fi
 ensure_prefix
-# Wine draws the title-bar buttons with Marlett, which it does not find by
-# itself here (they show as "0 1 r"): give the prefix Wine's own copy.
-fonts=$WINEPREFIX/drive_c/windows/Fonts
-[ -f "$fonts/marlett.ttf" ] || cp /usr/share/wine/fonts/marlett.ttf "$fonts/" 2>/dev/null || true
 start_server
 
 # One line per entry: R(ead-only) H(idden) S(ystem) D(irectory) as Wine sees them.

@@ -40,10 +40,6 @@ cleanup() {
 }
 trap cleanup EXIT
 ensure_prefix
-# Wine draws the title-bar buttons with Marlett, which it does not find by
-# itself here (they show as "0 1 r"): give the prefix Wine's own copy.
-fonts=$WINEPREFIX/drive_c/windows/Fonts
-[ -f "$fonts/marlett.ttf" ] || cp /usr/share/wine/fonts/marlett.ttf "$fonts/" 2>/dev/null || true
 start_server
 
 # Output through a file: Wine's desktop process may inherit a pipe and hold it open.

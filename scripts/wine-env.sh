@@ -28,6 +28,10 @@ ensure_prefix() {
         wineserver -w
         touch "$WINEPREFIX/.tovrand-ready"
     fi
+    # Wine draws the title-bar buttons with Marlett, which it does not find by
+    # itself here (they show as "0 1 r"): give the prefix Wine's own copy.
+    local fonts=$WINEPREFIX/drive_c/windows/Fonts
+    [ -f "$fonts/marlett.ttf" ] || cp /usr/share/wine/fonts/marlett.ttf "$fonts/" 2>/dev/null || true
 }
 
 # A persistent server makes each program start take 0.1 s instead of 3 s.
