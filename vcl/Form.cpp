@@ -164,8 +164,8 @@ void TForm::BeforeDestruction()
 // read the program's own layout and expect no report.
 void TForm::Report(int Line, const std::string& Message) const
 {
-    std::string text = std::string(binding_.ClassName) + " layout, line " + std::to_string(Line) + ": " +
-                       Message + "\n";
+    std::string text = std::string(binding_.ClassName) + " layout" +
+                       (Line > 0 ? ", line " + std::to_string(Line) : std::string()) + ": " + Message + "\n";
     OutputDebugStringA(text.c_str());
 }
 

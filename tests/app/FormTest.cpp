@@ -61,6 +61,26 @@ public:
 const TFormBinding TTestForm::Binding = TEST_FORM_TABLE("TTestForm");
 const TFormBinding TTestForm::Broken = TEST_FORM_TABLE("TBrokenForm");
 
+// What the forms told a debugger: OutputDebugString raises an exception that
+// a vectored handler sees first.
+std::vector<std::string> DebugOutput;
+
+LONG CALLBACK CatchDebugOutput(EXCEPTION_POINTERS* info)
+{
+    const EXCEPTION_RECORD* record = info->ExceptionRecord;
+    if (record->ExceptionCode == DBG_PRINTEXCEPTION_C && record->NumberParameters >= 2)
+        DebugOutput.emplace_back(reinterpret_cast<const char*>(record->ExceptionInformation[1]));
+    return EXCEPTION_CONTINUE_SEARCH;
+}
+
+bool Reported(const std::string& part)
+{
+    for (const std::string& line : DebugOutput)
+        if (line.find(part) != std::string::npos)
+            return true;
+    return false;
+}
+
 int SetTextCount = 0;
 WNDPROC StaticProc = nullptr;
 
@@ -120,7 +140,11 @@ protected:
 
 TEST_F(FormTest, CreationOrderAndWindowFromTheLayout)
 {
+    DebugOutput.clear();
+    PVOID catcher = AddVectoredExceptionHandler(1, CatchDebugOutput);
     auto* form = new TTestForm("TTestForm");
+    RemoveVectoredExceptionHandler(catcher);
+    EXPECT_TRUE(DebugOutput.empty()) << DebugOutput.front();
     EXPECT_EQ(Events, (std::vector<std::string>{"create", "constructor"}));
     EXPECT_TRUE(Seen.ControlsBound);
     EXPECT_FALSE(form->HandleAllocated()) << "the window is made on the first request";
@@ -250,7 +274,16 @@ TEST_F(FormTest, ButtonClickReachesTheHandlerOnlyWhenEnabled)
 // is reported and passed over; every field still refers to a control.
 TEST_F(FormTest, BrokenLayoutDoesNotBreakTheForm)
 {
+    DebugOutput.clear();
+    PVOID catcher = AddVectoredExceptionHandler(1, CatchDebugOutput);
     TTestForm form("TBrokenForm");
+    RemoveVectoredExceptionHandler(catcher);
+    for (const char* fault : {"line 3: no handler NoSuchHandler for OnCreate", "line 4: the form has no property Colour",
+                              "line 5: the form has no property Left", "line 9: no control class TGadget",
+                              "line 13: no handler AlsoMissing for OnClick", "line 14: Button1 has no event OnDblClick",
+                              "no control of the right class for Label1"})
+        EXPECT_TRUE(Reported(fault)) << fault;
+
     EXPECT_EQ(Events, (std::vector<std::string>{"constructor"})) << "OnCreate named no handler of the form";
     ASSERT_TRUE(form.Label1);
     ASSERT_TRUE(form.Button1);
