@@ -441,15 +441,24 @@ LRESULT TForm::HandleMessage(UINT Message, WPARAM WParam, LPARAM LParam)
             return 0;
         }
         break;
-    case WM_COMMAND:
-        if (LParam) {
+    case WM_COMMAND: {
+        // Enter comes as IDOK from the keyboard navigation; as in a dialog,
+        // the focused button takes it.
+        HWND source = reinterpret_cast<HWND>(LParam);
+        WORD code = HIWORD(WParam);
+        if (!source && LOWORD(WParam) == IDOK) {
+            source = GetFocus();
+            code = BN_CLICKED;
+        }
+        if (source) {
             for (auto& control : controls_)
-                if (control->Handle() == reinterpret_cast<HWND>(LParam)) {
-                    control->Command(HIWORD(WParam));
+                if (control->Handle() == source) {
+                    control->Command(code);
                     return 0;
                 }
         }
         break;
+    }
     case WM_ACTIVATE:
         if (LOWORD(WParam) == WA_INACTIVE) {
             HWND focus = GetFocus();

@@ -268,6 +268,15 @@ TEST_F(FormTest, ButtonClickReachesTheHandlerOnlyWhenEnabled)
     SendMessageA(button, BM_CLICK, 0, 0);
     Pump();
     EXPECT_EQ(Events.back(), "click");
+
+    // Enter reaches the form as IDOK from the keyboard navigation: the focused button takes it.
+    Events.clear();
+    SetFocus(button);
+    SendMessageA(form.Handle(), WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(Events, (std::vector<std::string>{"click"}));
+    SetFocus(nullptr);
+    SendMessageA(form.Handle(), WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(Events, (std::vector<std::string>{"click"})) << "no focused button, no click";
 }
 
 // A layout naming handlers, properties and classes the form does not have

@@ -109,6 +109,8 @@ protected:
         HWND box = WaitMessageBox();
         ASSERT_NE(box, nullptr) << "no outcome box";
         EXPECT_EQ(MessageBoxText(box), text);
+        EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == box; }, kWindowTimeout))
+            << "the box is not active, so Enter would not reach it";
         if (owner) {
             EXPECT_EQ(GetWindow(box, GW_OWNER), owner);
         }
