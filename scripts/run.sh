@@ -11,20 +11,13 @@ cd "$root"
 
 bash scripts/setup.sh
 export BUILD_DIR=${BUILD_DIR:-$root/build}
-if [ "$BUILD_DIR" = "$root/build" ]; then
-    cmake --preset windows >/dev/null
-    cmake --build --preset windows
-else
-    cmake -S . -B "$BUILD_DIR" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-        -DCMAKE_BUILD_TYPE=Release >/dev/null
-    cmake --build "$BUILD_DIR" -j2
-fi
 exe=$BUILD_DIR/app/Tovrand.exe
 remote=$BUILD_DIR/tests/e2e/tovrand_remote.exe
 
 # A prefix of its own, so that stopping its server at the end touches nobody else.
 export WINEPREFIX=$BUILD_DIR/wine-prefix-run
 source scripts/wine-env.sh
+build_tree
 # Code page 932: the program's texts and paths are Shift-JIS.
 export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
 
@@ -101,14 +94,8 @@ wine "$exe" "${win_targets[@]}" >"$log" 2>&1 </dev/null &
 tovrand_pid=$!
 
 # The outcome box: its text is printed; headless, this script answers it.
-# Output through a file: Wine's desktop process may inherit a pipe and hold it open.
 remote() {
-    local out rc=0
-    out=$(mktemp)
-    wine "$remote" "$@" >"$out" 2>/dev/null </dev/null || rc=$?
-    tr -d '\r' <"$out"
-    rm -f "$out"
-    return $rc
+    wine_output "$remote" "$@"
 }
 if [ -n "$headless" ]; then
     shots=$BUILD_DIR/run-shots

@@ -9,14 +9,6 @@ cd "$root"
 
 bash scripts/setup.sh
 export BUILD_DIR=${BUILD_DIR:-$root/build}
-if [ "$BUILD_DIR" = "$root/build" ]; then
-    cmake --preset windows >/dev/null
-    cmake --build --preset windows
-else
-    cmake -S . -B "$BUILD_DIR" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-        -DCMAKE_BUILD_TYPE=Release >/dev/null
-    cmake --build "$BUILD_DIR" -j2
-fi
 exe=$BUILD_DIR/app/Tovrand.exe
 remote=$BUILD_DIR/tests/e2e/tovrand_remote.exe
 docs=$root/docs
@@ -25,6 +17,7 @@ mkdir -p "$docs"
 # Its own prefix and display, so the pictures do not depend on the user's.
 export WINEPREFIX=$BUILD_DIR/wine-prefix-shots
 source scripts/wine-env.sh
+build_tree
 export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
 read -r DISPLAY xvfb_pid < <(start_xvfb)
 export DISPLAY
@@ -42,14 +35,8 @@ trap cleanup EXIT
 ensure_prefix
 start_server
 
-# Output through a file: Wine's desktop process may inherit a pipe and hold it open.
 remote() {
-    local out rc=0
-    out=$(mktemp)
-    wine "$remote" "$@" >"$out" 2>/dev/null </dev/null || rc=$?
-    tr -d '\r' <"$out"
-    rm -f "$out"
-    return $rc
+    wine_output "$remote" "$@"
 }
 start() {
     wine "$exe" "$@" >/dev/null 2>&1 </dev/null &

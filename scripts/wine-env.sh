@@ -7,6 +7,29 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="   # no Mono/Gecko install prompts
 export WINEARCH=win64
 TEST_ENV_DIR="$BUILD_DIR/test-env"
+TOVRAND_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+# Builds everything into BUILD_DIR: the preset's tree, or another one.
+build_tree() {
+    if [ "$BUILD_DIR" = "$TOVRAND_ROOT/build" ]; then
+        (cd "$TOVRAND_ROOT" && cmake --preset windows >/dev/null && cmake --build --preset windows)
+    else
+        cmake -S "$TOVRAND_ROOT" -B "$BUILD_DIR" -DCMAKE_TOOLCHAIN_FILE="$TOVRAND_ROOT/cmake/mingw-w64-x86_64.cmake" \
+            -DCMAKE_BUILD_TYPE=Release >/dev/null
+        cmake --build "$BUILD_DIR" -j2
+    fi
+}
+
+# Runs a Win32 program and prints its output. Through a file: Wine's desktop
+# process may inherit a pipe and hold it open.
+wine_output() {
+    local out rc=0
+    out=$(mktemp)
+    wine "$@" >"$out" 2>/dev/null </dev/null || rc=$?
+    tr -d '\r' <"$out"
+    rm -f "$out"
+    return $rc
+}
 
 # Translate a Unix path to the Windows one Wine shows (drive Z: is /).
 win_path() {
