@@ -28,10 +28,27 @@ void TControl::SetEnabled(bool Enabled)
         EnableWindow(handle_, Enabled);
 }
 
+bool TControl::SetText(const AnsiString& Caption)
+{
+    if (Caption == caption_)
+        return false;
+    caption_ = Caption;
+    if (handle_)
+        SetWindowTextA(handle_, caption_.c_str());
+    return true;
+}
+
 bool TControl::SetProperty(const TLayoutProperty& Property)
 {
     const std::string& name = Property.Name;
     int number;
+    std::string text;
+    if (name == "Caption") {
+        if (!AsText(Property.Value, text))
+            return false;
+        caption_ = AnsiString(text.c_str(), static_cast<int>(text.size()));
+        return true;
+    }
     if (name == "Left" || name == "Top" || name == "Width" || name == "Height") {
         if (!AsInteger(Property.Value, number))
             return false;
@@ -58,7 +75,7 @@ bool TControl::SetEvent(const std::string&, TNotifyEvent)
 void TControl::CreateWnd(HWND ParentWindow, HFONT Font, int Id)
 {
     DWORD style = WS_CHILD | WS_VISIBLE | WindowStyle() | (enabled_ ? 0 : WS_DISABLED);
-    handle_ = CreateWindowExA(0, WindowClass(), WindowText(), style, left_, top_, width_, height_, ParentWindow,
+    handle_ = CreateWindowExA(0, WindowClass(), caption_.c_str(), style, left_, top_, width_, height_, ParentWindow,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(Id)), GetModuleHandleA(nullptr), nullptr);
     if (handle_)
         SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(Font), FALSE);

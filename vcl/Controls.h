@@ -26,6 +26,9 @@ public:
     int Height() const { return height_; }
     void SetBounds(int Left, int Top, int Width, int Height);
 
+    // The window text: a label's line, a button's caption.
+    const AnsiString& Caption() const { return caption_; }
+
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool Enabled);
 
@@ -47,13 +50,15 @@ public:
 protected:
     virtual const char* WindowClass() const = 0;
     virtual DWORD WindowStyle() const = 0;
-    virtual const char* WindowText() const = 0;
+    // False when Caption is the text already shown: then nothing is done.
+    bool SetText(const AnsiString& Caption);
 
     int tabOrder_ = -1;
 
 private:
     TForm* parent_;
     AnsiString name_;
+    AnsiString caption_;
     HWND handle_ = nullptr;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     bool enabled_ = true;

@@ -2,36 +2,12 @@
 
 #include "Form.h"
 
-namespace {
-
-bool ReadCaption(const TLayoutProperty& Property, AnsiString& Caption)
-{
-    std::string text;
-    if (!AsText(Property.Value, text))
-        return false;
-    Caption = AnsiString(text.c_str(), static_cast<int>(text.size()));
-    return true;
-}
-
-}  // namespace
-
 TLabel::TLabel(TForm* Parent, const AnsiString& Name) : TControl(Parent, Name) {}
 
 void TLabel::SetCaption(const AnsiString& Caption)
 {
-    if (Caption == caption_)
-        return;
-    caption_ = Caption;
-    if (Handle())
-        SetWindowTextA(Handle(), caption_.c_str());
-    AdjustBounds();
-}
-
-bool TLabel::SetProperty(const TLayoutProperty& Property)
-{
-    if (Property.Name == "Caption")
-        return ReadCaption(Property, caption_);
-    return TControl::SetProperty(Property);
+    if (SetText(Caption))
+        AdjustBounds();
 }
 
 void TLabel::Loaded()
@@ -47,7 +23,7 @@ void TLabel::AdjustBounds()
     HDC dc = GetDC(nullptr);
     HGDIOBJ old = SelectObject(dc, Parent()->Font());
     RECT r = {0, 0, 0, 0};
-    const char* text = caption_.IsEmpty() ? " " : caption_.c_str();
+    const char* text = Caption().IsEmpty() ? " " : Caption().c_str();
     DrawTextA(dc, text, -1, &r, DT_CALCRECT | DT_LEFT | DT_EXPANDTABS);
     SelectObject(dc, old);
     ReleaseDC(nullptr, dc);
@@ -59,15 +35,6 @@ TButton::TButton(TForm* Parent, const AnsiString& Name) : TControl(Parent, Name)
     tabOrder_ = 0;
 }
 
-void TButton::SetCaption(const AnsiString& Caption)
-{
-    if (Caption == caption_)
-        return;
-    caption_ = Caption;
-    if (Handle())
-        SetWindowTextA(Handle(), caption_.c_str());
-}
-
 void TButton::Click()
 {
     if (OnClick)
@@ -76,8 +43,6 @@ void TButton::Click()
 
 bool TButton::SetProperty(const TLayoutProperty& Property)
 {
-    if (Property.Name == "Caption")
-        return ReadCaption(Property, caption_);
     if (Property.Name == "TabOrder")
         return AsInteger(Property.Value, tabOrder_) && tabOrder_ >= 0;
     return TControl::SetProperty(Property);

@@ -10,31 +10,23 @@ class TLabel : public TControl {
 public:
     TLabel(TForm* Parent, const AnsiString& Name);
 
-    const AnsiString& Caption() const { return caption_; }
     // Setting the text it already shows does nothing at all.
     void SetCaption(const AnsiString& Caption);
 
-    bool SetProperty(const TLayoutProperty& Property) override;
     void Loaded() override;
 
 protected:
     const char* WindowClass() const override { return "STATIC"; }
     // No word wrap, so that the measured size is the drawn one.
     DWORD WindowStyle() const override { return SS_LEFTNOWORDWRAP; }
-    const char* WindowText() const override { return caption_.c_str(); }
 
 private:
     void AdjustBounds();
-
-    AnsiString caption_;
 };
 
 class TButton : public TControl {
 public:
     TButton(TForm* Parent, const AnsiString& Name);
-
-    const AnsiString& Caption() const { return caption_; }
-    void SetCaption(const AnsiString& Caption);
 
     TNotifyEvent OnClick;
     void Click();
@@ -46,8 +38,4 @@ public:
 protected:
     const char* WindowClass() const override { return "BUTTON"; }
     DWORD WindowStyle() const override { return BS_PUSHBUTTON | WS_TABSTOP; }
-    const char* WindowText() const override { return caption_.c_str(); }
-
-private:
-    AnsiString caption_;
 };
