@@ -11,8 +11,6 @@ cd "$root"
 
 bash scripts/setup.sh
 export BUILD_DIR=${BUILD_DIR:-$root/build}
-exe=$BUILD_DIR/app/Tovrand.exe
-remote=$BUILD_DIR/tests/e2e/tovrand_remote.exe
 
 # A prefix of its own, so that stopping its server at the end touches nobody else.
 export WINEPREFIX=$BUILD_DIR/wine-prefix-run
@@ -90,13 +88,10 @@ win_targets=()
 for t in "${targets[@]}"; do win_targets+=("$(win_path "$t")"); done
 
 log=$(mktemp)
-wine "$exe" "${win_targets[@]}" >"$log" 2>&1 </dev/null &
+wine "$TOVRAND_EXE" "${win_targets[@]}" >"$log" 2>&1 </dev/null &
 tovrand_pid=$!
 
 # The outcome box: its text is printed; headless, this script answers it.
-remote() {
-    wine_output "$remote" "$@"
-}
 if [ -n "$headless" ]; then
     shots=$BUILD_DIR/run-shots
     mkdir -p "$shots"

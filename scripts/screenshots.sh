@@ -9,8 +9,6 @@ cd "$root"
 
 bash scripts/setup.sh
 export BUILD_DIR=${BUILD_DIR:-$root/build}
-exe=$BUILD_DIR/app/Tovrand.exe
-remote=$BUILD_DIR/tests/e2e/tovrand_remote.exe
 docs=$root/docs
 mkdir -p "$docs"
 
@@ -35,11 +33,8 @@ trap cleanup EXIT
 ensure_prefix
 start_server
 
-remote() {
-    wine_output "$remote" "$@"
-}
 start() {
-    wine "$exe" "$@" >/dev/null 2>&1 </dev/null &
+    wine "$TOVRAND_EXE" "$@" >/dev/null 2>&1 </dev/null &
     tovrand_pid=$!
 }
 finish() {

@@ -8,6 +8,7 @@ export WINEDLLOVERRIDES="mscoree,mshtml="   # no Mono/Gecko install prompts
 export WINEARCH=win64
 TEST_ENV_DIR="$BUILD_DIR/test-env"
 TOVRAND_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+TOVRAND_EXE=$BUILD_DIR/app/Tovrand.exe
 
 # Builds everything into BUILD_DIR: the preset's tree, or another one.
 build_tree() {
@@ -20,12 +21,13 @@ build_tree() {
     fi
 }
 
-# Runs a Win32 program and prints its output. Through a file: Wine's desktop
-# process may inherit a pipe and hold it open.
-wine_output() {
+# Waits for Tovrand's windows and answers them (tests/e2e/TovrandRemote.cpp),
+# printing what it found. Through a file: Wine's desktop process may inherit
+# a pipe and hold it open.
+remote() {
     local out rc=0
     out=$(mktemp)
-    wine "$@" >"$out" 2>/dev/null </dev/null || rc=$?
+    wine "$BUILD_DIR/tests/e2e/tovrand_remote.exe" "$@" >"$out" 2>/dev/null </dev/null || rc=$?
     tr -d '\r' <"$out"
     rm -f "$out"
     return $rc
