@@ -32,22 +32,22 @@ protected:
 
 TEST_F(ClearTargetTest, ClearsReadOnlyFilesAndFoldersAtEveryDepth)
 {
-    TTree tree("depths");
-    tree.File("top.txt", RO);
-    tree.File("plain.txt");
-    tree.Folder("one");
-    tree.File("one\\mid.txt", RO);
-    tree.Folder("one\\two");
-    tree.File("one\\two\\deep.txt", RO);
-    tree.Folder("one\\two\\three");
-    tree.File("one\\two\\three\\deepest.txt", RO);
+    TempTree tree;
+    ASSERT_TRUE(tree.MakeFile("top.txt", RO));
+    ASSERT_TRUE(tree.MakeFile("plain.txt", 0));
+    ASSERT_TRUE(tree.MakeFolder("one"));
+    ASSERT_TRUE(tree.MakeFile("one\\mid.txt", RO));
+    ASSERT_TRUE(tree.MakeFolder("one\\two"));
+    ASSERT_TRUE(tree.MakeFile("one\\two\\deep.txt", RO));
+    ASSERT_TRUE(tree.MakeFolder("one\\two\\three"));
+    ASSERT_TRUE(tree.MakeFile("one\\two\\three\\deepest.txt", RO));
 
     const int handlesBefore = CountOpenHandles();
     EXPECT_TRUE(ClearTarget(tree.Root().c_str()));
     EXPECT_EQ(CountOpenHandles(), handlesBefore);
 
     for (const char* file : {"top.txt", "plain.txt", "one\\mid.txt", "one\\two\\deep.txt", "one\\two\\three\\deepest.txt"})
-        EXPECT_FALSE(tree.ReadOnly(file)) << file;
+        EXPECT_FALSE(tree.IsReadOnly(file)) << file;
     // A folder target's first publication is its "." entry; the target itself is never published.
     ASSERT_FALSE(Published.empty());
     EXPECT_EQ(Published.front(), tree.Path("."));
@@ -58,25 +58,25 @@ TEST_F(ClearTargetTest, ClearsReadOnlyFilesAndFoldersAtEveryDepth)
 
 TEST_F(ClearTargetTest, FileTargets)
 {
-    TTree tree("files");
-    tree.File("ro.txt", RO);
-    tree.File("plain.txt");
-    tree.File("hidden-system.txt", RO | HIDDEN | SYSTEM);
+    TempTree tree;
+    ASSERT_TRUE(tree.MakeFile("ro.txt", RO));
+    ASSERT_TRUE(tree.MakeFile("plain.txt", 0));
+    ASSERT_TRUE(tree.MakeFile("hidden-system.txt", RO | HIDDEN | SYSTEM));
 
     EXPECT_TRUE(ClearTarget(tree.Path("ro.txt").c_str()));
-    EXPECT_FALSE(tree.ReadOnly("ro.txt"));
+    EXPECT_FALSE(tree.IsReadOnly("ro.txt"));
     EXPECT_TRUE(ClearTarget(tree.Path("plain.txt").c_str()));
-    EXPECT_FALSE(tree.ReadOnly("plain.txt"));
+    EXPECT_FALSE(tree.IsReadOnly("plain.txt"));
     // Named directly, a hidden system file is processed, and keeps its other bits.
     EXPECT_TRUE(ClearTarget(tree.Path("hidden-system.txt").c_str()));
-    EXPECT_EQ(tree.Attr("hidden-system.txt") & (RO | HIDDEN | SYSTEM), HIDDEN | SYSTEM);
+    EXPECT_EQ(tree.Attributes("hidden-system.txt") & (RO | HIDDEN | SYSTEM), HIDDEN | SYSTEM);
     // File targets publish nothing.
     EXPECT_TRUE(Published.empty());
 }
 
 TEST_F(ClearTargetTest, TargetsThatCannotBeRead)
 {
-    TTree tree("missing");
+    TempTree tree;
     EXPECT_FALSE(ClearTarget(tree.Path("no-such-file.txt").c_str()));
     EXPECT_FALSE(ClearTarget(tree.Path("no-such-folder\\file.txt").c_str()));
     EXPECT_FALSE(ClearTarget(""));
@@ -85,31 +85,31 @@ TEST_F(ClearTargetTest, TargetsThatCannotBeRead)
 
 TEST_F(ClearTargetTest, HiddenAndSystemEntriesInsideAWalkAreLeftAlone)
 {
-    TTree tree("hidden");
-    tree.File("plain.txt", RO);
-    tree.File("hidden.txt", RO | HIDDEN);
-    tree.File("system.txt", RO | SYSTEM);
-    tree.Folder("hidden-dir");
-    tree.File("hidden-dir\\inner.txt", RO);
-    tree.Folder("system-dir");
-    tree.File("system-dir\\inner.txt", RO);
+    TempTree tree;
+    ASSERT_TRUE(tree.MakeFile("plain.txt", RO));
+    ASSERT_TRUE(tree.MakeFile("hidden.txt", RO | HIDDEN));
+    ASSERT_TRUE(tree.MakeFile("system.txt", RO | SYSTEM));
+    ASSERT_TRUE(tree.MakeFolder("hidden-dir"));
+    ASSERT_TRUE(tree.MakeFile("hidden-dir\\inner.txt", RO));
+    ASSERT_TRUE(tree.MakeFolder("system-dir"));
+    ASSERT_TRUE(tree.MakeFile("system-dir\\inner.txt", RO));
     // Set last: Wine marks a folder's attribute only after its content exists.
     ASSERT_TRUE(SetFileAttributesA(tree.Path("hidden-dir").c_str(), HIDDEN));
     ASSERT_TRUE(SetFileAttributesA(tree.Path("system-dir").c_str(), SYSTEM));
 
     EXPECT_TRUE(ClearTarget(tree.Root().c_str()));
-    EXPECT_FALSE(tree.ReadOnly("plain.txt"));
-    EXPECT_EQ(tree.Attr("hidden.txt") & (RO | HIDDEN), RO | HIDDEN);
-    EXPECT_TRUE(tree.ReadOnly("system.txt"));
-    EXPECT_TRUE(tree.ReadOnly("hidden-dir\\inner.txt"));
-    EXPECT_TRUE(tree.ReadOnly("system-dir\\inner.txt"));
+    EXPECT_FALSE(tree.IsReadOnly("plain.txt"));
+    EXPECT_EQ(tree.Attributes("hidden.txt") & (RO | HIDDEN), RO | HIDDEN);
+    EXPECT_TRUE(tree.IsReadOnly("system.txt"));
+    EXPECT_TRUE(tree.IsReadOnly("hidden-dir\\inner.txt"));
+    EXPECT_TRUE(tree.IsReadOnly("system-dir\\inner.txt"));
     EXPECT_FALSE(WasPublished(tree.Path("hidden.txt")));
     EXPECT_FALSE(WasPublished(tree.Path("hidden-dir")));
 
     // Named directly, a hidden folder is walked.
     EXPECT_TRUE(ClearTarget(tree.Path("hidden-dir").c_str()));
-    EXPECT_FALSE(tree.ReadOnly("hidden-dir\\inner.txt"));
-    EXPECT_TRUE(tree.Attr("hidden-dir") & HIDDEN);
+    EXPECT_FALSE(tree.IsReadOnly("hidden-dir\\inner.txt"));
+    EXPECT_TRUE(tree.Attributes("hidden-dir") & HIDDEN);
 }
 
 TEST_F(ClearTargetTest, ReadOnlyFolderTargetAndSubfolder)
@@ -172,31 +172,31 @@ TEST_F(ClearTargetTest, DoubleByteNamesWhoseSecondByteIsABackslash)
 {
     if (GetACP() != 932)
         GTEST_SKIP() << "needs code page 932";
-    TTree tree("dbcs");
+    TempTree tree;
     const std::string hyou = "\x95\x5c";  // 表
     const std::string so = "\x83\x5c";    // ソ
     const std::string a = "\x88\x9f";     // 亜: its second byte is also a lead byte
-    tree.Folder(hyou);
-    tree.Folder(a);
-    tree.File(a + "\\c.txt", RO);
-    tree.File(hyou + "\\a.txt", RO);
-    tree.Folder(hyou + "\\" + so + so);
-    tree.File(hyou + "\\" + so + so + "\\b.txt", RO);
+    ASSERT_TRUE(tree.MakeFolder(hyou));
+    ASSERT_TRUE(tree.MakeFolder(a));
+    ASSERT_TRUE(tree.MakeFile(a + "\\c.txt", RO));
+    ASSERT_TRUE(tree.MakeFile(hyou + "\\a.txt", RO));
+    ASSERT_TRUE(tree.MakeFolder(hyou + "\\" + so + so));
+    ASSERT_TRUE(tree.MakeFile(hyou + "\\" + so + so + "\\b.txt", RO));
 
     EXPECT_TRUE(ClearTarget(tree.Path(hyou).c_str()));
-    EXPECT_FALSE(tree.ReadOnly(hyou + "\\a.txt"));
-    EXPECT_FALSE(tree.ReadOnly(hyou + "\\" + so + so + "\\b.txt"));
+    EXPECT_FALSE(tree.IsReadOnly(hyou + "\\a.txt"));
+    EXPECT_FALSE(tree.IsReadOnly(hyou + "\\" + so + so + "\\b.txt"));
     EXPECT_TRUE(WasPublished(tree.Path(hyou + "\\" + so + so + "\\b.txt")));
     EXPECT_TRUE(ClearTarget(tree.Path(a).c_str()));
-    EXPECT_FALSE(tree.ReadOnly(a + "\\c.txt"));
+    EXPECT_FALSE(tree.IsReadOnly(a + "\\c.txt"));
 }
 
 TEST_F(ClearTargetTest, TargetEndingWithABackslashKeepsBothBackslashes)
 {
-    TTree tree("trailing");
-    tree.File("f.txt", RO);
+    TempTree tree;
+    ASSERT_TRUE(tree.MakeFile("f.txt", RO));
     EXPECT_TRUE(ClearTarget((tree.Root() + "\\").c_str()));
-    EXPECT_FALSE(tree.ReadOnly("f.txt"));
+    EXPECT_FALSE(tree.IsReadOnly("f.txt"));
     EXPECT_TRUE(WasPublished(tree.Root() + "\\\\f.txt"));
 }
 
@@ -208,17 +208,17 @@ int Level(const std::string& Root, const std::string& Path)
 
 TEST_F(ClearTargetTest, CancelUnwindsWithoutFurtherChanges)
 {
-    TTree tree("cancel");
+    TempTree tree;
     const char* const files[] = {
         "a1.txt", "a2.txt", "a3.txt",
         "l1\\b1.txt", "l1\\b2.txt", "l1\\b3.txt",
         "l1\\l2\\c1.txt", "l1\\l2\\c2.txt", "l1\\l2\\c3.txt", "z-later\\d.txt",
     };
-    tree.Folder("l1");
-    tree.Folder("l1\\l2");
-    tree.Folder("z-later");
+    ASSERT_TRUE(tree.MakeFolder("l1"));
+    ASSERT_TRUE(tree.MakeFolder("l1\\l2"));
+    ASSERT_TRUE(tree.MakeFolder("z-later"));
     for (const char* file : files)
-        tree.File(file, RO);
+        ASSERT_TRUE(tree.MakeFile(file, RO));
 
     const int handlesBefore = CountOpenHandles();
     CancelAt = tree.Path("l1\\l2\\c2.txt");  // at nesting level 3
@@ -239,9 +239,9 @@ TEST_F(ClearTargetTest, CancelUnwindsWithoutFurtherChanges)
     // Only what was visited before the request changed; the triggering entry did not.
     for (const char* file : files) {
         const bool visitedBefore = std::find(Published.begin(), trigger, tree.Path(file)) != trigger;
-        EXPECT_EQ(tree.ReadOnly(file), !visitedBefore) << file;
+        EXPECT_EQ(tree.IsReadOnly(file), !visitedBefore) << file;
     }
-    EXPECT_TRUE(tree.ReadOnly("l1\\l2\\c2.txt"));
+    EXPECT_TRUE(tree.IsReadOnly("l1\\l2\\c2.txt"));
     // Every listing was released.
     EXPECT_EQ(CountOpenHandles(), handlesBefore);
 }
@@ -261,8 +261,8 @@ TEST_F(ClearTargetTest, CancelRequestedBeforeAFolderTarget)
 
 TEST_F(ClearTargetTest, CancelIsNotNoticedWhereNothingIsListed)
 {
-    TTree tree("only-hidden");
-    tree.File("h.txt", RO | HIDDEN);
+    TempTree tree;
+    ASSERT_TRUE(tree.MakeFile("h.txt", RO | HIDDEN));
     RunState = rsCancelRequested;
     // Pattern of a folder that lists nothing at all.
     EXPECT_TRUE(ClearFolder((tree.Path("h.txt") + "-none\\*.*").c_str()));

@@ -128,13 +128,13 @@ protected:
 
 TEST_F(ProcessThreadTest, ShowsTheOutcomeOwnedByTheWindowThenFinishes)
 {
-    TTree tree("outcome");
-    tree.File("a.txt", FILE_ATTRIBUTE_READONLY);
+    TempTree tree;
+    ASSERT_TRUE(tree.MakeFile("a.txt", FILE_ATTRIBUTE_READONLY));
     EXPECT_EQ(Run("\"" + tree.Path("a.txt") + "\""), Completed);
     EXPECT_EQ(Boxes[0].owner, Owner);
     EXPECT_EQ(Boxes[0].caption, "Tovrand");
     EXPECT_EQ(Boxes[0].style, 0u);
-    EXPECT_FALSE(tree.ReadOnly("a.txt"));
+    EXPECT_FALSE(tree.IsReadOnly("a.txt"));
 }
 
 TEST_F(ProcessThreadTest, NoTargetsCompletes)
@@ -144,9 +144,9 @@ TEST_F(ProcessThreadTest, NoTargetsCompletes)
 
 TEST_F(ProcessThreadTest, TargetsRunLeftToRightDuplicatesTwice)
 {
-    TTree tree("order");
-    tree.Folder("b");
-    tree.Folder("a");
+    TempTree tree;
+    ASSERT_TRUE(tree.MakeFolder("b"));
+    ASSERT_TRUE(tree.MakeFolder("a"));
     const std::string a = tree.Path("a"), b = tree.Path("b");
     EXPECT_EQ(Run(b + " " + a + "\t" + b), Completed);
     EXPECT_EQ(FoldersWalked(), (std::vector<std::string>{b, a, b}));
@@ -154,33 +154,33 @@ TEST_F(ProcessThreadTest, TargetsRunLeftToRightDuplicatesTwice)
 
 TEST_F(ProcessThreadTest, StopsAtTheFirstFailure)
 {
-    TTree tree("failure");
-    tree.File("before.txt", FILE_ATTRIBUTE_READONLY);
-    tree.File("after.txt", FILE_ATTRIBUTE_READONLY);
+    TempTree tree;
+    ASSERT_TRUE(tree.MakeFile("before.txt", FILE_ATTRIBUTE_READONLY));
+    ASSERT_TRUE(tree.MakeFile("after.txt", FILE_ATTRIBUTE_READONLY));
     EXPECT_EQ(Run(tree.Path("before.txt") + " " + tree.Path("missing.txt") + " " + tree.Path("after.txt")), "failed");
-    EXPECT_FALSE(tree.ReadOnly("before.txt"));
-    EXPECT_TRUE(tree.ReadOnly("after.txt"));
+    EXPECT_FALSE(tree.IsReadOnly("before.txt"));
+    EXPECT_TRUE(tree.IsReadOnly("after.txt"));
 }
 
 TEST_F(ProcessThreadTest, CancelIsNoticedOnlyByAFolderWalk)
 {
-    TTree tree("cancel");
-    tree.File("f1.txt", FILE_ATTRIBUTE_READONLY);
-    tree.File("f2.txt", FILE_ATTRIBUTE_READONLY);
-    tree.Folder("d1");
-    tree.Folder("d2");
-    tree.File("d1\\inner.txt", FILE_ATTRIBUTE_READONLY);
+    TempTree tree;
+    ASSERT_TRUE(tree.MakeFile("f1.txt", FILE_ATTRIBUTE_READONLY));
+    ASSERT_TRUE(tree.MakeFile("f2.txt", FILE_ATTRIBUTE_READONLY));
+    ASSERT_TRUE(tree.MakeFolder("d1"));
+    ASSERT_TRUE(tree.MakeFolder("d2"));
+    ASSERT_TRUE(tree.MakeFile("d1\\inner.txt", FILE_ATTRIBUTE_READONLY));
     RunState = rsCancelRequested;
     // File targets alone do not look at the request.
     EXPECT_EQ(Run(tree.Path("f1.txt") + " " + tree.Path("f2.txt")), Completed);
-    EXPECT_FALSE(tree.ReadOnly("f2.txt"));
+    EXPECT_FALSE(tree.IsReadOnly("f2.txt"));
 
     ResetRunValues();
     Boxes.clear();
     RunState = rsCancelRequested;
     EXPECT_EQ(Run(tree.Path("d1") + " " + tree.Path("d2")), CancelledText);
     EXPECT_EQ(FoldersWalked(), (std::vector<std::string>{tree.Path("d1")}));
-    EXPECT_TRUE(tree.ReadOnly("d1\\inner.txt"));
+    EXPECT_TRUE(tree.IsReadOnly("d1\\inner.txt"));
 }
 
 TEST_F(ProcessThreadTest, AWorkerThatCannotStartStillEndsTheRun)

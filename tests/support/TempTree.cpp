@@ -1,8 +1,8 @@
 #include "TempTree.h"
 
-#include <cstdio>
+#include <gtest/gtest.h>
 
-namespace e2e {
+#include <cstdio>
 
 namespace {
 
@@ -36,7 +36,7 @@ TempTree::TempTree()
     char temp[MAX_PATH] = "";
     GetTempPathA(sizeof temp, temp);
     char name[64];
-    std::snprintf(name, sizeof name, "tovrand-e2e-%lu-%lu", GetCurrentProcessId(), GetTickCount());
+    std::snprintf(name, sizeof name, "tovrand-test-%lu-%lu", GetCurrentProcessId(), GetTickCount());
     root_ = std::string(temp) + name;
     CreateDirectoryA(root_.c_str(), nullptr);
 }
@@ -83,9 +83,10 @@ DWORD TempTree::Attributes(const std::string& relative) const
     return GetFileAttributesA(Path(relative).c_str());
 }
 
-bool TempTree::IsReadOnly(const std::string& relative) const
+bool IsReadOnly(const std::string& path)
 {
-    DWORD attributes = Attributes(relative);
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    EXPECT_NE(attributes, INVALID_FILE_ATTRIBUTES) << path << " is missing";
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
 }
 
@@ -104,4 +105,3 @@ std::string TempTree::NumberedName(const std::string& prefix, int number)
     return prefix + name;
 }
 
-} // namespace e2e

@@ -6,7 +6,8 @@
 
 #include <string>
 
-namespace e2e {
+// Bit 0x01 of a path's attributes; a missing path fails the test.
+bool IsReadOnly(const std::string& path);
 
 class TempTree {
 public:
@@ -26,7 +27,7 @@ public:
                    DWORD attributes = FILE_ATTRIBUTE_READONLY);
 
     DWORD Attributes(const std::string& relative) const;
-    bool IsReadOnly(const std::string& relative) const;
+    bool IsReadOnly(const std::string& relative) const { return ::IsReadOnly(Path(relative)); }
     // How many of the files made by MakeFiles are still read-only.
     int CountReadOnly(const std::string& folder, const std::string& prefix, int count) const;
 
@@ -36,4 +37,3 @@ private:
     std::string root_;
 };
 
-} // namespace e2e
